@@ -13,4 +13,4 @@ extern TRxSlots RxCmdPrm;
 // each ",", then the last field up to its first "*", then what follows that "*".
 // Slots above n + 1 keep what they held. Of a line with 20 or more commas the
 // slots above 20 are dropped.
-void DecCmdPrm(const QString& S, TRxSlots& slots);
+void DecCmdPrm(const QString& S, TRxSlots& table);
