@@ -15,7 +15,8 @@ uint32_t GetTickCount() {
     if (hooks().tickCount)
         return hooks().tickCount();
     const auto since = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
 void Sleep(uint32_t ms) {
@@ -25,6 +26,10 @@ void Sleep(uint32_t ms) {
         QThread::msleep(ms);
 }
 
-void ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void SetWaitHooks(WaitHooks newHooks) { hooks() = std::move(newHooks); }
+void SetWaitHooks(WaitHooks newHooks) {
+    hooks() = std::move(newHooks);
+}
