@@ -16,5 +16,9 @@ QList<SerialPortEntry> AvailableSerialPorts();
 // The folder in which simulated units publish links to their pseudo-terminals.
 QString SimulatedUnitFolder();
 
+// The pseudo-terminal that the simulated unit of this name links to; empty when
+// the folder holds no such link or it leads to anything but a pseudo-terminal.
+QString SimulatedUnitDevice(const QString& portName);
+
 // The description given to a simulated unit.
 inline constexpr const char* SimulatedUnitDescription = "Simulated AIS unit";
