@@ -37,7 +37,9 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
         QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
                             QString(Backspace));
         QLineEdit::keyPressEvent(&backspace);
-    } else if (key == typed && !(event->modifiers() & Qt::ControlModifier)) {
+    } else if (key == typed) {
+        // Passed on unchanged: the box acts on the key itself, so a Ctrl+C that
+        // the handler lets through copies instead of typing its control character.
         QLineEdit::keyPressEvent(event);
     } else {
         insert(QString(key));
