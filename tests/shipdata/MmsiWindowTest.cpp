@@ -129,4 +129,15 @@ TEST_F(MmsiSet, AReplyDuringTheSecondConfirmationDoesNotChangeWhatIsSent) {
     EXPECT_EQ(form.Edit111->text(), QStringLiteral("300000000"));
 }
 
+TEST_F(MmsiSet, AFailedWriteLeavesTheBoxOpenAndShowsTheErrorAlone) {
+    form.Edit111->setText(QStringLiteral("431000001"));
+    port->writesBeforeFailure = 0;
+    AnswerInTurn({mrYes, mrYes});
+    form.Button111->click();
+    EXPECT_EQ(errors, QStringList{QStringLiteral("WriteFile function failed (Error: 5)")});
+    EXPECT_EQ(dialogs.size(), 2);
+    EXPECT_TRUE(form.Edit111->isEnabled());
+    EXPECT_TRUE(form.Button111->isEnabled());
+}
+
 } // namespace

@@ -172,6 +172,17 @@ TEST_F(VesselSet, AVoyageReplyDuringTheStationDataDrainDoesNotChangeTheVoyageDat
     EXPECT_EQ(form.ComboBox123->currentIndex(), 0);
 }
 
+TEST_F(VesselSet, AFailedWriteEndsTheClickWithoutNoticeOrReadBack) {
+    for (int writesBeforeFailure : {0, 1}) {
+        SCOPED_TRACE(writesBeforeFailure);
+        port->writesBeforeFailure = writesBeforeFailure;
+        ClickSet({});
+        EXPECT_EQ(errors, QStringList{QStringLiteral("WriteFile function failed (Error: 5)")});
+        EXPECT_EQ(port->written, EmptyStation.left(writesBeforeFailure * EmptyStation.size()));
+        EXPECT_TRUE(dialogs.isEmpty());
+    }
+}
+
 TEST_F(VesselSet, ReadDataSendsTwoReadBacksWithoutADialog) {
     form.Button123->click();
     EXPECT_EQ(port->written, Queries + Queries);

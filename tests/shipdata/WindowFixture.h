@@ -8,6 +8,15 @@
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << '"' << bytes.toStdString() << '"';
+}
 
 // A dialog as the tests compare it: kind, buttons, default button and text.
 QString Warning(const QString& text);
