@@ -4,7 +4,9 @@
 #include <functional>
 
 // A list whose OnDropDown runs each time it is about to open, and whose opened
-// list can be given a smallest width (what CB_SETDROPPEDWIDTH does).
+// list can be given a smallest width (what CB_SETDROPPEDWIDTH does). The opened
+// list is as wide as that or as the box, whichever is wider; longer rows are
+// clipped, not widened to.
 class TComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;

@@ -41,22 +41,30 @@ TEST_F(TComboBoxTest, OnDropDownRunsAtEveryOpening) {
     EXPECT_EQ(calls, 2);
 }
 
-TEST_F(TComboBoxTest, OpenedListKeepsTheBoxWidthByDefault) {
+struct WidthCase {
+    const char* name;
+    int droppedWidth;
+    QString row;
+    int openedWidth;
+};
+
+class TComboBoxWidthTest : public TComboBoxTest, public testing::WithParamInterface<WidthCase> {};
+
+TEST_P(TComboBoxWidthTest, OpenedListIsTheDroppedWidthOrTheBoxWidth) {
+    list.addItem(GetParam().row);
+    list.SetDroppedWidth(GetParam().droppedWidth);
     list.showPopup();
-    EXPECT_GE(popup()->width(), list.width());
-    EXPECT_LT(popup()->width(), 2 * list.width());
+    EXPECT_EQ(popup()->width(), GetParam().openedWidth);
 }
 
-TEST_F(TComboBoxTest, DroppedWidthIsTheOpenedListsSmallestWidth) {
-    list.SetDroppedWidth(428);
-    list.showPopup();
-    EXPECT_GE(popup()->width(), 428);
-    EXPECT_EQ(list.DroppedWidth(), 428);
-}
+const QString longRow = QString(80, u'W');
 
-TEST_F(TComboBoxTest, DroppedWidthBelowTheBoxWidthDoesNotNarrowTheList) {
-    list.SetDroppedWidth(50);
-    list.showPopup();
-    EXPECT_GE(popup()->width(), list.width());
-}
+INSTANTIATE_TEST_SUITE_P(Widths, TComboBoxWidthTest,
+                         testing::Values(WidthCase{"NoneSet", 0, QStringLiteral("COM3"), 214},
+                                         WidthCase{"Wider", 428, QStringLiteral("COM3"), 428},
+                                         WidthCase{"NarrowerThanTheBox", 50, QStringLiteral("COM3"),
+                                                   214},
+                                         WidthCase{"LongRowIsClipped", 428, longRow, 428},
+                                         WidthCase{"LongRowWithNoneSet", 0, longRow, 214}),
+                         [](const auto& info) { return std::string(info.param.name); });
 } // namespace
