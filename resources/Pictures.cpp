@@ -26,7 +26,11 @@ void drawHull(QPainter& p) {
     p.drawPath(hull);
 }
 
+// One pixel wide and crisp: smoothed, a line on whole coordinates would smear
+// into two grey rows.
 void drawReferenceLines(QPainter& p) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 1));
     p.drawLine(3, 5, 59, 5);
     p.drawLine(3, 90, 53, 90);
@@ -34,6 +38,7 @@ void drawReferenceLines(QPainter& p) {
     p.drawLine(58, 90, 58, 144);
     p.drawLine(29, 130, 29, 144);
     p.drawLine(103, 130, 103, 144);
+    p.restore();
 }
 
 void drawLetters(QPainter& p) {
