@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 QFont tahoma(int pixels, bool bold = false) {
@@ -80,6 +81,33 @@ TComboBox* list(QWidget* parent, const QRect& geometry, const QStringList& rows,
     box->addItems(rows);
     box->setCurrentIndex(-1);
     return box;
+}
+
+// A label's caption without its trailing " : ", as a screen reader should say it.
+QString spokenName(const QLabel* label) {
+    QString name = label->text().trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
+// Screen readers name each box and list after the label beside it (and find the
+// label through its buddy, which is how Linux readers name an editable list);
+// buttons go by their captions, and the group tells the two "Set" buttons apart.
+void nameForScreenReaders(TForm1& form) {
+    const std::pair<QWidget*, QLabel*> labelled[] = {
+        {form.Edit111, form.Label111}, {form.Edit121, form.Label121},
+        {form.Edit122, form.Label122}, {form.ComboBox123, form.Label123},
+        {form.Edit131, form.Label131}, {form.Edit132, form.Label132},
+        {form.Edit133, form.Label133}, {form.Edit134, form.Label134},
+        {form.ComboBox1, form.Label1}, {form.ComboBox2, form.Label2},
+    };
+    for (const auto& [control, label] : labelled) {
+        control->setAccessibleName(spokenName(label));
+        label->setBuddy(control);
+    }
+    form.Button111->setAccessibleDescription(form.GroupBox11->title());
+    form.Button121->setAccessibleDescription(form.GroupBox12->title());
 }
 } // namespace
 
@@ -151,6 +179,7 @@ void TForm1::BuildLayout() {
     for (qsizetype i = 1; i < tabCycle.size(); ++i)
         QWidget::setTabOrder(tabCycle[i - 1], tabCycle[i]);
     ComboBox123->setFocus();
+    nameForScreenReaders(*this);
 }
 
 void TForm1::WireHandlers() {
