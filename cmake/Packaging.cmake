@@ -7,6 +7,9 @@
 #   share/icons/hicolor/48x48/apps/quorvane.png
 #   share/icons/hicolor/256x256/apps/quorvane.png
 # and `cpack -G DEB` in the build directory makes quorvane_<version>_<arch>.deb of them.
+# The package takes the install component quorvane_package alone, so what other folders
+# install (the simulator of tools/, for one) stays out of it; the program is therefore
+# named a second time here, in that component, to the same place.
 #
 # The icon's one source is resources/icons/quorvane.svg. The PNGs are rendered from it at
 # build time with rsvg-convert (Debian package librsvg2-bin). The Windows icon
@@ -19,6 +22,8 @@
 include(GNUInstallDirs)
 
 set(quorvane_icon_svg ${PROJECT_SOURCE_DIR}/resources/icons/quorvane.svg)
+
+install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT quorvane_package)
 
 if(UNIX AND NOT APPLE)
     find_program(QUORVANE_RSVG_CONVERT rsvg-convert)
@@ -38,13 +43,15 @@ if(UNIX AND NOT APPLE)
             COMMENT "Rendering the ${size}x${size} program icon"
             VERBATIM)
         list(APPEND quorvane_icon_pngs ${png})
-        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+        install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            COMPONENT quorvane_package)
     endforeach()
     add_custom_target(quorvane_icons ALL DEPENDS ${quorvane_icon_pngs})
 
-    install(FILES ${quorvane_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    install(FILES ${quorvane_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        COMPONENT quorvane_package)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/quorvane.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT quorvane_package)
 endif()
 
 set(QUORVANE_MAINTAINER "Quorvane maintainers <maintainers@users.noreply.c-seed-ba07c050.example>"
@@ -58,6 +65,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Programs the MMSI and ship data of a marine AIS unit over a serial port")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quorvane)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};quorvane_package;/")
 
 if(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR DEB)
@@ -69,20 +77,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORVANE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Debian's long description: one line per paragraph line, each continuation line starts
-# with a blank (CPack adds it).
+# The long description; CPack puts the summary above it and indents its lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Programs the MMSI and ship data of a marine AIS unit over a serial port
-A single-window tool that connects to an AIS unit on a serial port, usually a
+"A single-window tool that connects to an AIS unit on a serial port, usually a
 USB virtual COM port, sets the unit up and reads back what it holds: the MMSI,
 call sign, ship name, GNSS antenna position and ship type. It writes the MMSI
 once and the static and voyage data as often as needed.")
-# dpkg-shlibdeps adds the libraries the binary links (libc6, libstdc++6, the Qt 6
-# libraries with their versions); the Qt platform plugins, the font for the
-# Japanese messages and the Tahoma-metric window font of Wine (app/Form1Fonts.cpp) are
-# loaded at run time, so they are named here.
+# dpkg-shlibdeps adds the libraries the binary links, with their least versions: libc6,
+# libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, libqt6serialport6.
+# What is loaded at run time is named here: the Qt platform plugins, the font for the
+# Japanese messages and the Tahoma-metric window font of Wine (app/Form1Fonts.cpp).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6serialport6, qt6-qpa-plugins, fonts-noto-cjk, fonts-wine")
+    "qt6-qpa-plugins, fonts-noto-cjk, fonts-wine")
 
 include(CPack)
