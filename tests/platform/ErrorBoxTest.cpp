@@ -1,6 +1,7 @@
 #include "platform/ErrorBox.h"
 
 #include "platform/Exception.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

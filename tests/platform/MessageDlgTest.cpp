@@ -1,5 +1,7 @@
 #include "platform/MessageDlg.h"
 
+#include "tests/support/QStringPrinter.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,7 @@
 #include "platform/TComboBox.h"
 
+#include "tests/support/QStringPrinter.h"
+
 #include <QAbstractItemView>
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "platform/TEdit.h"
 
+#include "tests/support/QStringPrinter.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
