@@ -83,6 +83,45 @@ INSTANTIATE_TEST_SUITE_P(
                       ConnectHangUp{"JustBeforeTheFirstSentence", 153, WriteError, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct ConnectDrainHangUp {
+    const char* name;
+    int sentence; // the line goes while this sentence (from 1) of the connect drains
+};
+
+class ConnectDrainHangUpFault : public ::testing::TestWithParam<ConnectDrainHangUp> {
+protected:
+    FaultWindow w;
+};
+
+TEST_P(ConnectDrainHangUpFault, EndsTheConnectAtTheDrainWithTheButtonsDisabled) {
+    const int sentence = GetParam().sentence;
+    w.port->drainPolls = 1;
+    w.port->onPendingPoll = [&](int poll) {
+        if (poll != sentence)
+            return;
+        w.peer->Received();
+        w.peer->HangUp();
+        EXPECT_TRUE(PumpUntil([this] { return !w.PortHoldsLine(); }));
+    };
+    w.form.Button1->click();
+    ASSERT_EQ(w.errors.size(), 1);
+    EXPECT_TRUE(IsMessage(w.errors[0], DrainError)) << w.errors[0].toStdString();
+    EXPECT_EQ(w.peer->Received(), ConnectSentences(0).mid(0, sentence).join());
+    EXPECT_EQ(SqId, sentence - 1);
+    EXPECT_TRUE(w.form.ComPort1->Connected());
+    EXPECT_EQ(w.form.Button1->text(), QStringLiteral("Disconnect"));
+    EXPECT_TRUE(w.SetAndReadEnabled().isEmpty());
+    w.port->drainPolls = 0;
+    ExpectDisconnectAndReconnectOnAFreshLine(w);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sentences, ConnectDrainHangUpFault,
+                         ::testing::Values(ConnectDrainHangUp{"BaudRateSentence", 1},
+                                           ConnectDrainHangUp{"TriggerSentence", 5},
+                                           ConnectDrainHangUp{"FirstQuery", 6},
+                                           ConnectDrainHangUp{"LastQuery", 11}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 enum class Write { Mmsi, StaticData };
 enum class Moment {
     Unnoticed, // the line goes just before the write; the component has not seen it
