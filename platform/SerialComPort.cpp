@@ -8,7 +8,6 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
-#include <termios.h>
 #endif
 
 namespace {
