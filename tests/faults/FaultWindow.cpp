@@ -5,10 +5,12 @@
 #include "platform/Clock.h"
 #include "platform/ErrorBox.h"
 #include "platform/SerialComPort.h"
+#include "platform/SerialPortList.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QThread>
@@ -145,6 +147,12 @@ FaultWindow::~FaultWindow() {
     SetMessageDlgResponder(nullptr);
     SetErrorBoxSink(nullptr);
     SetWaitHooks({});
+}
+
+void FaultWindow::PullCable() {
+    peer->Received(); // what has reached the unit so far stays recorded
+    peer->HangUp();
+    QFile::remove(SimulatedUnitFolder() + QStringLiteral("/ttySIM0"));
 }
 
 void FaultWindow::Replug() {

@@ -87,6 +87,9 @@ public:
     FaultWindow();
     ~FaultWindow();
 
+    // The cable is pulled: the unit's end hangs up and its device is no longer
+    // listed, so that a pseudo-terminal that later gets the same number is not it.
+    void PullCable();
     // A fresh pseudo-terminal takes the place of the simulated unit.
     void Replug();
     // Clicks Connect and waits until the whole connect traffic has reached the unit.

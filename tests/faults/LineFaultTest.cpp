@@ -35,7 +35,7 @@ void ExpectDisconnectAndReconnectOnAFreshLine(FaultWindow& w) {
     w.Replug();
     w.errors.clear();
     const int first = SqId;
-    ASSERT_TRUE(w.Connect());
+    ASSERT_TRUE(w.Connect()) << w.errors.join(u'|').toStdString();
     EXPECT_EQ(w.peer->Received(), ConnectTraffic(first));
     EXPECT_TRUE(w.errors.isEmpty());
     EXPECT_EQ(w.form.Button1->text(), QStringLiteral("Disconnect"));
@@ -60,7 +60,7 @@ TEST_P(ConnectHangUpFault, EndsTheConnectWithTheComponentsErrorAndAFreshLineWork
     const ConnectHangUp& fault = GetParam();
     clock.onSleep = [&](int sleep) {
         if (sleep == fault.sleep)
-            w.peer->HangUp();
+            w.PullCable();
     };
     w.form.Button1->click();
     ASSERT_EQ(w.errors.size(), 1);
@@ -99,8 +99,7 @@ TEST_P(ConnectDrainHangUpFault, EndsTheConnectAtTheDrainWithTheButtonsDisabled) 
     w.port->onPendingPoll = [&](int poll) {
         if (poll != sentence)
             return;
-        w.peer->Received();
-        w.peer->HangUp();
+        w.PullCable();
         EXPECT_TRUE(PumpUntil([this] { return !w.PortHoldsLine(); }));
     };
     w.form.Button1->click();
@@ -149,8 +148,7 @@ protected:
     }
 
     void HangUp(Moment moment) {
-        w.peer->Received(); // what has reached the unit so far stays recorded
-        w.peer->HangUp();
+        w.PullCable();
         if (moment != Moment::Unnoticed) {
             EXPECT_TRUE(PumpUntil([this] { return !w.PortHoldsLine(); }));
         }
