@@ -2,6 +2,7 @@
 
 #include "platform/Exception.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -16,6 +17,10 @@ qsizetype SkipBlanks(const QString& S) {
 
 bool IsDecimalDigit(QChar C) {
     return C >= u'0' && C <= u'9';
+}
+
+[[noreturn]] void RaiseConvertError(const QString& S) {
+    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(S));
 }
 
 } // namespace
@@ -48,7 +53,14 @@ bool TryStrToInt(const QString& S, int32_t& value) {
 int32_t StrToInt(const QString& S) {
     int32_t value = 0;
     if (!TryStrToInt(S, value)) {
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(S));
+        RaiseConvertError(S);
     }
     return value;
+}
+
+int32_t DigitsToInt(const QString& S) {
+    if (!std::all_of(S.begin(), S.end(), IsDecimalDigit)) {
+        RaiseConvertError(S);
+    }
+    return StrToInt(S);
 }

@@ -11,3 +11,7 @@ int32_t StrToInt(const QString& S);
 
 // The same test without the error: true and the value in `value` when it reads.
 bool TryStrToInt(const QString& S, int32_t& value);
+
+// The same for a text of ASCII decimal digits alone: a blank, a sign or any other
+// character raises the same error.
+int32_t DigitsToInt(const QString& S);

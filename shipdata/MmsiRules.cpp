@@ -1,7 +1,7 @@
 #include "shipdata/MmsiRules.h"
 
 #include "codec/Sentence.h"
-#include "shipdata/DecimalRules.h"
+#include "codec/IntText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shipdata/VesselRules.h"
 
-#include "shipdata/DecimalRules.h"
+#include "codec/IntText.h"
 
 #include <algorithm>
 

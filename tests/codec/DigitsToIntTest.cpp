@@ -1,5 +1,4 @@
-#include "shipdata/DecimalRules.h"
-
+#include "codec/IntText.h"
 #include "platform/Exception.h"
 
 #include <gtest/gtest.h>
