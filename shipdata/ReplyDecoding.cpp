@@ -2,6 +2,7 @@
 #include "codec/FieldSplitter.h"
 #include "platform/Exception.h"
 #include "shipdata/ReplyRules.h"
+#include "shipdata/ShipTypeRules.h"
 
 #include <QPushButton>
 
@@ -19,14 +20,6 @@ void ApplyMmsiLock(TEdit& box, QPushButton& button, const QString& mmsi) {
     box.setEnabled(true);
     button.setEnabled(true);
     box.clear();
-}
-
-QStringList RowTexts(const TComboBox& list) {
-    QStringList rows;
-    for (int row = 0; row < list.count(); ++row) {
-        rows << list.itemText(row);
-    }
-    return rows;
 }
 
 } // namespace
@@ -59,6 +52,8 @@ void TForm1::GetVesselData() {
     Edit134->setText(GetVesselSize(RxCmdPrm[6]));
 }
 
+// The list holds the ship type rows and nothing else, so the rows are searched
+// where they are kept rather than copied out of the list for every reply.
 void TForm1::GetVesselType() {
-    ComboBox123->setCurrentIndex(ShipTypeRowFor(RowTexts(*ComboBox123), RxCmdPrm[1]));
+    ComboBox123->setCurrentIndex(ShipTypeRowFor(ShipTypeRows, RxCmdPrm[1]));
 }
