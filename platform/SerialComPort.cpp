@@ -184,10 +184,7 @@ public:
     }
 
     int OutputCount() override {
-        if (!open_)
-            Raise("ClearCommError function failed", EBADF);
-        if (lineLoss_ != 0)
-            Raise("ClearCommError function failed", lineLoss_);
+        RequireControllableLine("ClearCommError function failed");
         int queued = 0;
         if (const int failure = DriverOutputQueue(port_, queued))
             Raise("ClearCommError function failed", failure);
@@ -212,11 +209,16 @@ private:
             Raise(step, lineLoss_);
     }
 
-    void RaiseModemLine(ModemLine line, bool on) {
+    // The device's own controls on a closed port fail as a closed handle does.
+    void RequireControllableLine(const char* step) const {
         if (!open_)
-            Raise("EscapeCommFunction function failed", EBADF);
+            Raise(step, EBADF);
         if (lineLoss_ != 0)
-            Raise("EscapeCommFunction function failed", lineLoss_);
+            Raise(step, lineLoss_);
+    }
+
+    void RaiseModemLine(ModemLine line, bool on) {
+        RequireControllableLine("EscapeCommFunction function failed");
         if (const int failure = SetModemLine(port_, line, on))
             Raise("EscapeCommFunction function failed", failure);
     }
